@@ -1,3 +1,17 @@
+if(CMAKE_CROSSCOMPILING)
+  find_program(MENETKALK_WINE NAMES wine64 wine PATHS /usr/lib/wine REQUIRED)
+  find_program(MENETKALK_WINESERVER NAMES wineserver64 wineserver PATHS /usr/lib/wine REQUIRED)
+  set(MENETKALK_WINEPREFIX ${CMAKE_BINARY_DIR}/wineprefix)
+  configure_file(${PROJECT_SOURCE_DIR}/cmake/wine-run.sh.in ${CMAKE_BINARY_DIR}/wine-run.sh
+                 FILE_PERMISSIONS OWNER_READ OWNER_WRITE OWNER_EXECUTE GROUP_READ GROUP_EXECUTE @ONLY)
+  configure_file(${PROJECT_SOURCE_DIR}/cmake/wine-prefix.sh.in ${CMAKE_BINARY_DIR}/wine-prefix.sh
+                 FILE_PERMISSIONS OWNER_READ OWNER_WRITE OWNER_EXECUTE GROUP_READ GROUP_EXECUTE @ONLY)
+  # Set before any target exists: targets take their emulator when created.
+  set(CMAKE_CROSSCOMPILING_EMULATOR ${CMAKE_BINARY_DIR}/wine-run.sh)
+  add_test(NAME wine_prefix COMMAND ${CMAKE_BINARY_DIR}/wine-prefix.sh)
+  set_tests_properties(wine_prefix PROPERTIES FIXTURES_SETUP wine_prefix)
+endif()
+
 # GoogleTest: Debian's prebuilt library natively; built from Debian's source
 # package for Windows, with the cross compiler.
 if(CMAKE_CROSSCOMPILING)
