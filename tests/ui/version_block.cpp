@@ -32,13 +32,8 @@ VersionNode ParseNode(ByteReader& in) {
 }  // namespace
 
 std::wstring VersionNode::Text() const {
-  std::wstring text;
-  for (std::size_t i = 0; i + 1 < value.size(); i += 2) {
-    auto c = static_cast<wchar_t>(value[i] | value[i + 1] << 8);
-    if (c == L'\0') break;
-    text.push_back(c);
-  }
-  return text;
+  ByteReader in(value);
+  return in.WideString();
 }
 
 VersionNode ParseVersionBlock(std::span<const std::uint8_t> bytes) {

@@ -15,7 +15,8 @@ struct VersionNode {
   std::vector<std::uint8_t> value;
   std::vector<VersionNode> children;
 
-  // The text of a text value, without its terminator.
+  // The text of a text value, without its terminator; throws
+  // std::out_of_range when the terminator is missing.
   std::wstring Text() const;
 };
 
