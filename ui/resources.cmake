@@ -19,6 +19,7 @@ add_custom_command(OUTPUT ${menetkalk_icon}
   COMMENT "Drawing Menetkalk.ico"
   VERBATIM)
 
+# CMake names the compiled script Menetkalk.rc.res, but it is a COFF object.
 add_library(menetkalk_resources OBJECT ${CMAKE_CURRENT_LIST_DIR}/Menetkalk.rc ${menetkalk_icon})
 # The .rc finds the drawn icon in the build tree.
 target_include_directories(menetkalk_resources PRIVATE ${CMAKE_CURRENT_BINARY_DIR})
