@@ -1,0 +1,107 @@
+#include "tests/e2e/app_session.h"
+
+#include "tests/e2e/stored_settings.h"
+#include "tests/e2e/window_reading.h"
+
+namespace e2e {
+namespace {
+
+// The build hands over the program's path as the build machine writes it;
+// under Wine that is a Unix path, which Wine maps to a drive of its own.
+std::wstring BuiltProgramPath() {
+  const std::string path = MENETKALK_EXE_PATH;
+  using ToDos = WCHAR* (*)(const char*);
+  if (HMODULE kernel = GetModuleHandleW(L"kernel32.dll")) {
+    auto toDos = reinterpret_cast<ToDos>(reinterpret_cast<void*>(GetProcAddress(kernel, "wine_get_dos_file_name")));
+    if (toDos && !path.empty() && path[0] == '/') {
+      if (WCHAR* dos = toDos(path.c_str())) {
+        std::wstring result = dos;
+        HeapFree(GetProcessHeap(), 0, dos);
+        return result;
+      }
+    }
+  }
+  return std::wstring(path.begin(), path.end());
+}
+
+std::wstring NewScratchFolder() {
+  wchar_t temp[MAX_PATH];
+  GetTempPathW(MAX_PATH, temp);
+  static unsigned counter = 0;
+  std::wstring folder = std::wstring(temp) + L"menetkalk-e2e-" + std::to_wstring(GetCurrentProcessId()) + L"-" +
+                        std::to_wstring(++counter);
+  CreateDirectoryW(folder.c_str(), nullptr);
+  return folder;
+}
+
+}  // namespace
+
+AppSession::AppSession(std::wstring exeName, Stored stored) : exeName_(std::move(exeName)) {
+  appName_ = exeName_.substr(0, exeName_.rfind(L'.'));
+  folder_ = NewScratchFolder();
+  exePath_ = folder_ + L"\\" + exeName_;
+  if (stored == Stored::Clear) ClearStoredSettings(appName_);
+}
+
+AppSession::~AppSession() {
+  Kill();
+  DeleteFileW(exePath_.c_str());
+  RemoveDirectoryW(folder_.c_str());
+}
+
+bool AppSession::Start() {
+  if (!CopyFileW(BuiltProgramPath().c_str(), exePath_.c_str(), FALSE)) return false;
+  STARTUPINFOW startup{};
+  startup.cb = sizeof startup;
+  std::wstring commandLine = L"\"" + exePath_ + L"\"";
+  if (!CreateProcessW(exePath_.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, folder_.c_str(),
+                      &startup, &process_))
+    return false;
+  WaitForInputIdle(process_.hProcess, kWaitMs);
+  WaitUntil([&] { return (dialog_ = FindProcessDialog(process_.dwProcessId, L"Menetkalk")) != nullptr; });
+  if (!dialog_) return false;
+  threadId_ = GetWindowThreadProcessId(dialog_, nullptr);
+  // Keyboard input goes to the active window, as for a user who has just
+  // started the program.
+  SetForegroundWindow(dialog_);
+  return true;
+}
+
+bool AppSession::WaitForExit(DWORD timeoutMs) const {
+  return !process_.hProcess || WaitForSingleObject(process_.hProcess, timeoutMs) == WAIT_OBJECT_0;
+}
+
+void AppSession::Kill() {
+  if (!process_.hProcess) return;
+  if (!WaitForExit(0)) {
+    TerminateProcess(process_.hProcess, 1);
+    WaitForSingleObject(process_.hProcess, kWaitMs);
+  }
+  CloseHandle(process_.hThread);
+  CloseHandle(process_.hProcess);
+  process_ = {};
+  dialog_ = nullptr;
+}
+
+HWND FindProcessDialog(DWORD pid, const std::wstring& caption) {
+  struct Search {
+    DWORD pid;
+    const std::wstring* caption;
+    HWND found;
+  } search{pid, &caption, nullptr};
+  EnumWindows(
+      [](HWND window, LPARAM param) -> BOOL {
+        auto& s = *reinterpret_cast<Search*>(param);
+        DWORD owner = 0;
+        GetWindowThreadProcessId(window, &owner);
+        if (owner != s.pid || GetWindow(window, GW_OWNER) || !IsWindowVisible(window) ||
+            ClassName(window) != L"#32770" || WindowText(window) != *s.caption)
+          return TRUE;
+        s.found = window;
+        return FALSE;
+      },
+      reinterpret_cast<LPARAM>(&search));
+  return search.found;
+}
+
+}  // namespace e2e
