@@ -8,6 +8,7 @@ packages=(
   libgtest-dev googletest libbenchmark-dev libcli11-dev  # test, benchmark and argument libraries
   mingw-w64 g++-mingw-w64-x86-64-posix                   # the Windows build
   wine wine64 xvfb xauth x11-apps imagemagick            # running it: Wine on a virtual display, screenshots
+  python3                                                # drawing the icon from its character pictures
 )
 
 missing=()
