@@ -5,6 +5,15 @@
 #include <cstdint>
 #include <string_view>
 
+#ifdef _WIN32
+// <windows.h> renames GetProfileInt and WriteProfileInt to its ini-file
+// functions by macro. Taking it in here and dropping those two macros keeps
+// the member names the same in every file, whatever it includes first.
+#include <windows.h>
+#undef GetProfileInt
+#undef WriteProfileInt
+#endif
+
 namespace menetkalk {
 
 class ProfileStore {
