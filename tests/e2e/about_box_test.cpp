@@ -1,9 +1,12 @@
 // The About entry of the system menu and the About box it opens.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "tests/e2e/message_box_view.h"
 #include "tests/e2e/planner_form.h"
 #include "tests/e2e/running_planner.h"
+#include "tests/e2e/system_menu_reading.h"
 #include "tests/e2e/user_input.h"
 #include "tests/e2e/window_reading.h"
 
@@ -74,6 +77,35 @@ INSTANTIATE_TEST_SUITE_P(
                     AboutCase{"LowBits1F", 0x001F, Dismiss::EscKey},
                     AboutCase{"HighWordIgnored", 0x00050010, Dismiss::EnterKey}),
     CaseName<AboutCase>);
+
+using SystemMenu = RunningPlanner;
+
+TEST_F(SystemMenu, EndsWithASeparatorAndTheAboutEntry) {
+  const auto items = ReadSystemMenu(app_.Dialog());
+  ASSERT_TRUE(items.has_value()) << "the system menu could not be read";
+  ASSERT_GE(items->size(), 3u) << "the system's own items come first";
+  EXPECT_EQ(items->back(), (MenuItem{MFT_STRING, kAboutCommand, L"&About Menetkalk..."}));
+  EXPECT_TRUE((*items)[items->size() - 2].type & MFT_SEPARATOR);
+  const auto aboutEntries = std::count_if(items->begin(), items->end(),
+                                          [](const MenuItem& item) { return item.id == kAboutCommand; });
+  EXPECT_EQ(aboutEntries, 1);
+}
+
+TEST_F(SystemMenu, OpensTheAboutBoxFromItsLastEntry) {
+  // Alt+Space as the keyboard's translation delivers it to the window; then
+  // End and Enter in the opened menu. (The mnemonic A would be ambiguous
+  // under Wine, which puts an "About Wine" entry of its own above ours.)
+  PostMessageW(app_.Dialog(), WM_SYSCOMMAND, SC_KEYMENU, L' ');
+  ASSERT_TRUE(WaitUntil([] { return FindWindowW(L"#32768", nullptr) != nullptr; })) << "no system menu opened";
+  ASSERT_TRUE(PressKey(app_.ThreadId(), VK_END));
+  ASSERT_TRUE(PressKey(app_.ThreadId(), VK_RETURN));
+  HWND about = WaitForOwnedDialog(app_.Dialog());
+  ASSERT_NE(about, nullptr) << "the last entry did not open the About box";
+  EXPECT_EQ(WindowText(about), L"About Menetkalk");
+  ASSERT_TRUE(PressKey(app_.ThreadId(), VK_ESCAPE));
+  EXPECT_TRUE(WaitUntil([&] { return !IsWindow(about); }));
+  EXPECT_TRUE(app_.IsRunning());
+}
 
 }  // namespace
 }  // namespace e2e

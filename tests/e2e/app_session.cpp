@@ -1,28 +1,11 @@
 #include "tests/e2e/app_session.h"
 
+#include "tests/e2e/built_files.h"
 #include "tests/e2e/stored_settings.h"
 #include "tests/e2e/window_reading.h"
 
 namespace e2e {
 namespace {
-
-// The build hands over the program's path as the build machine writes it;
-// under Wine that is a Unix path, which Wine maps to a drive of its own.
-std::wstring BuiltProgramPath() {
-  const std::string path = MENETKALK_EXE_PATH;
-  using ToDos = WCHAR* (*)(const char*);
-  if (HMODULE kernel = GetModuleHandleW(L"kernel32.dll")) {
-    auto toDos = reinterpret_cast<ToDos>(reinterpret_cast<void*>(GetProcAddress(kernel, "wine_get_dos_file_name")));
-    if (toDos && !path.empty() && path[0] == '/') {
-      if (WCHAR* dos = toDos(path.c_str())) {
-        std::wstring result = dos;
-        HeapFree(GetProcessHeap(), 0, dos);
-        return result;
-      }
-    }
-  }
-  return std::wstring(path.begin(), path.end());
-}
 
 std::wstring NewScratchFolder() {
   wchar_t temp[MAX_PATH];
