@@ -7,7 +7,7 @@ packages=(
   cmake ninja-build g++ clang llvm libclang-rt-14-dev    # native builds, sanitizers, libFuzzer, llvm-rc
   libgtest-dev googletest libbenchmark-dev libcli11-dev  # test, benchmark and argument libraries
   mingw-w64 g++-mingw-w64-x86-64-posix                   # the Windows build
-  wine wine64 xvfb xauth x11-apps imagemagick            # running it: Wine on a virtual display, screenshots
+  wine wine64 xvfb xauth x11-apps x11-utils imagemagick  # running it: Wine on a virtual display, screenshots
   python3                                                # drawing the icon from its character pictures
 )
 
