@@ -20,6 +20,7 @@ struct AboutCase {
   WPARAM command;  // the system command that opens it
   Dismiss dismiss;
 };
+void PrintTo(const AboutCase& c, std::ostream* os) { *os << c.name; }
 
 class AboutBox : public RunningPlanner, public testing::WithParamInterface<AboutCase> {};
 
@@ -67,16 +68,15 @@ TEST_P(AboutBox, OpensOverTheDialogAndClosesBackToIt) {
   EXPECT_EQ(ReadPlannerView(app_), before);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Commands, AboutBox,
-    testing::Values(AboutCase{"EntryThenOk", kAboutCommand, Dismiss::OkButton},
-                    AboutCase{"EntryThenEnter", kAboutCommand, Dismiss::EnterKey},
-                    AboutCase{"EntryThenEsc", kAboutCommand, Dismiss::EscKey},
-                    AboutCase{"EntryThenCloseBox", kAboutCommand, Dismiss::CloseBox},
-                    AboutCase{"LowBits13", 0x0013, Dismiss::OkButton},
-                    AboutCase{"LowBits1F", 0x001F, Dismiss::EscKey},
-                    AboutCase{"HighWordIgnored", 0x00050010, Dismiss::EnterKey}),
-    CaseName<AboutCase>);
+INSTANTIATE_TEST_SUITE_P(Commands, AboutBox,
+                         testing::Values(AboutCase{"EntryThenOk", kAboutCommand, Dismiss::OkButton},
+                                         AboutCase{"EntryThenEnter", kAboutCommand, Dismiss::EnterKey},
+                                         AboutCase{"EntryThenEsc", kAboutCommand, Dismiss::EscKey},
+                                         AboutCase{"EntryThenCloseBox", kAboutCommand, Dismiss::CloseBox},
+                                         AboutCase{"LowBits13", 0x0013, Dismiss::OkButton},
+                                         AboutCase{"LowBits1F", 0x001F, Dismiss::EscKey},
+                                         AboutCase{"HighWordIgnored", 0x00050010, Dismiss::EnterKey}),
+                         CaseName<AboutCase>);
 
 using SystemMenu = RunningPlanner;
 
@@ -86,8 +86,8 @@ TEST_F(SystemMenu, EndsWithASeparatorAndTheAboutEntry) {
   ASSERT_GE(items->size(), 3u) << "the system's own items come first";
   EXPECT_EQ(items->back(), (MenuItem{MFT_STRING, kAboutCommand, L"&About Menetkalk..."}));
   EXPECT_TRUE((*items)[items->size() - 2].type & MFT_SEPARATOR);
-  const auto aboutEntries = std::count_if(items->begin(), items->end(),
-                                          [](const MenuItem& item) { return item.id == kAboutCommand; });
+  const auto aboutEntries =
+      std::count_if(items->begin(), items->end(), [](const MenuItem& item) { return item.id == kAboutCommand; });
   EXPECT_EQ(aboutEntries, 1);
 }
 

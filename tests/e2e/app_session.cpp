@@ -32,22 +32,30 @@ AppSession::~AppSession() {
   RemoveDirectoryW(folder_.c_str());
 }
 
-bool AppSession::Start() {
-  if (!CopyFileW(BuiltProgramPath().c_str(), exePath_.c_str(), FALSE)) return false;
+testing::AssertionResult AppSession::Start() {
+  if (!CopyFileW(BuiltProgramPath().c_str(), exePath_.c_str(), FALSE))
+    return testing::AssertionFailure() << "copying the program failed, error " << GetLastError();
   STARTUPINFOW startup{};
   startup.cb = sizeof startup;
   std::wstring commandLine = L"\"" + exePath_ + L"\"";
   if (!CreateProcessW(exePath_.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, folder_.c_str(),
                       &startup, &process_))
-    return false;
-  WaitForInputIdle(process_.hProcess, kWaitMs);
-  WaitUntil([&] { return (dialog_ = FindProcessDialog(process_.dwProcessId, L"Menetkalk")) != nullptr; });
-  if (!dialog_) return false;
+    return testing::AssertionFailure() << "starting the program failed, error " << GetLastError();
+  WaitUntil(
+      [&] { return (dialog_ = FindProcessDialog(process_.dwProcessId, L"Menetkalk")) != nullptr || !IsRunning(); },
+      kStartMs);
+  if (!dialog_) {
+    DWORD exitCode = 0;
+    GetExitCodeProcess(process_.hProcess, &exitCode);
+    return testing::AssertionFailure() << (IsRunning() ? "no main dialog within the time allowed"
+                                                       : "the program ended at start, exit code ")
+                                       << (IsRunning() ? "" : std::to_string(exitCode));
+  }
   threadId_ = GetWindowThreadProcessId(dialog_, nullptr);
   // Keyboard input goes to the active window, as for a user who has just
   // started the program.
   SetForegroundWindow(dialog_);
-  return true;
+  return testing::AssertionSuccess();
 }
 
 bool AppSession::WaitForExit(DWORD timeoutMs) const {

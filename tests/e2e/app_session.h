@@ -3,6 +3,7 @@
 // sure when the session goes away, so nothing leaks into the next test.
 #pragma once
 
+#include <gtest/gtest.h>
 #include <windows.h>
 
 #include <string>
@@ -11,6 +12,8 @@ namespace e2e {
 
 // How long any wait for the program may take before the test fails.
 inline constexpr DWORD kWaitMs = 5000;
+// Starting a process under Wine on a busy machine takes longer.
+inline constexpr DWORD kStartMs = 20000;
 
 class AppSession {
  public:
@@ -23,8 +26,9 @@ class AppSession {
   AppSession(const AppSession&) = delete;
   AppSession& operator=(const AppSession&) = delete;
 
-  // Starts the copy and waits for its main dialog; false if none appears.
-  bool Start();
+  // Starts the copy and waits for its main dialog; fails, saying why, if
+  // none appears.
+  testing::AssertionResult Start();
   // The main dialog, once Start has found it.
   HWND Dialog() const { return dialog_; }
   HWND Control(int id) const { return GetDlgItem(dialog_, id); }

@@ -44,10 +44,11 @@ void Calculate(const AppSession& app, Trigger trigger) {
 
 StoredValues ValuesOf(const PlannerInputs& in, int second) {
   auto number = [](const std::wstring& text) { return std::stoi(text); };
-  return {{L"SajatX", number(in.ownX)},        {L"SajatY", number(in.ownY)},     {L"CelX", number(in.targetX)},
-          {L"CelY", number(in.targetY)},       {L"COra", number(in.hour)},       {L"CPerc", number(in.minute)},
-          {L"CMasod", second},                 {L"Nep", in.people},              {L"HetNap", in.arrivalDay},
-          {L"Gyakorlo", in.trainingLevel}};
+  return {{L"SajatX", number(in.ownX)},  {L"SajatY", number(in.ownY)},
+          {L"CelX", number(in.targetX)}, {L"CelY", number(in.targetY)},
+          {L"COra", number(in.hour)},    {L"CPerc", number(in.minute)},
+          {L"CMasod", second},           {L"Nep", in.people},
+          {L"HetNap", in.arrivalDay},    {L"Gyakorlo", in.trainingLevel}};
 }
 
 PlannerInputs Ticked(PlannerInputs inputs, std::initializer_list<size_t> rows) {
@@ -60,6 +61,7 @@ struct GoodCase {
   PlannerInputs inputs;
   Trigger trigger;
 };
+void PrintTo(const GoodCase& c, std::ostream* os) { *os << c.name; }
 
 const PlannerInputs kRomanRaid = [] {
   PlannerInputs in;
@@ -117,7 +119,9 @@ TEST_P(GoodCalculation, ShowsTheReportStoresTheInputsAndARestartShowsThem) {
   Calculate(app_, GetParam().trigger);
   const std::wstring report = Widen(expected.report);
   EXPECT_TRUE(WaitUntil([&] { return WindowText(app_.Control(kReport)) == report; }))
-      << "report field holds:\n" << Narrow(WindowText(app_.Control(kReport))) << "\nexpected:\n" << expected.report;
+      << "report field holds:\n"
+      << Narrow(WindowText(app_.Control(kReport))) << "\nexpected:\n"
+      << expected.report;
   EXPECT_EQ(FindOwnedDialog(app_.Dialog()), nullptr) << "no message box for good inputs";
   const int second = inputs.second.empty() ? 0 : std::stoi(inputs.second);
   EXPECT_EQ(ReadStoredValues(app_.AppName()), ValuesOf(inputs, second));
@@ -168,6 +172,7 @@ struct BadCase {
   PlannerInputs inputs;
   std::string_view message;
 };
+void PrintTo(const BadCase& c, std::ostream* os) { *os << c.name; }
 
 PlannerInputs With(PlannerInputs in, std::wstring PlannerInputs::*field, const wchar_t* text) {
   in.*field = text;
@@ -219,7 +224,12 @@ INSTANTIATE_TEST_SUITE_P(
         BadCase{"CoordinateEmpty", With(kRomanRaid, &PlannerInputs::ownX, L""), menetkalk::kCoordinateTextMessage},
         BadCase{"CoordinateRange", With(kRomanRaid, &PlannerInputs::targetY, L"-501"),
                 menetkalk::kCoordinateRangeMessage},
-        BadCase{"NoUnitTicked", [] { PlannerInputs in = kRomanRaid; in.ticked = {}; return in; }(),
+        BadCase{"NoUnitTicked",
+                [] {
+                  PlannerInputs in = kRomanRaid;
+                  in.ticked = {};
+                  return in;
+                }(),
                 menetkalk::kNoUnitTickedMessage},
         BadCase{"Hour", With(kRomanRaid, &PlannerInputs::hour, L"24"), menetkalk::kArrivalHourMessage},
         BadCase{"HourTooLongForAnInteger", With(kRomanRaid, &PlannerInputs::hour, L"4294967296"),

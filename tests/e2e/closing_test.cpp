@@ -18,6 +18,7 @@ struct ClosingCase {
   const char* name;
   Way way;
 };
+void PrintTo(const ClosingCase& c, std::ostream* os) { *os << c.name; }
 
 class Closing : public testing::TestWithParam<ClosingCase> {};
 
@@ -47,9 +48,8 @@ void Close(const AppSession& app, Way way) {
 }
 
 TEST_P(Closing, EndsTheProcessWithoutStoringAnything) {
-  const StoredValues stored = {{L"SajatX", -500}, {L"SajatY", 3},    {L"CelX", 4},  {L"CelY", 5},
-                               {L"COra", 1},      {L"CPerc", 2},     {L"CMasod", 3}, {L"Nep", 2},
-                               {L"HetNap", 5},    {L"Gyakorlo", 17}};
+  const StoredValues stored = {{L"SajatX", -500}, {L"SajatY", 3}, {L"CelX", 4}, {L"CelY", 5},   {L"COra", 1},
+                               {L"CPerc", 2},     {L"CMasod", 3}, {L"Nep", 2},  {L"HetNap", 5}, {L"Gyakorlo", 17}};
   StoreValues(L"Menetkalk", stored);
   AppSession app(L"Menetkalk.exe", AppSession::Stored::Keep);
   ASSERT_TRUE(app.Start());

@@ -50,6 +50,28 @@ TEST_F(FirstStart, OffersTheThreeListsInTheirOrder) {
   EXPECT_EQ(ComboItems(app_.Control(kArrivalDayCombo)), days);
 }
 
+TEST_F(FirstStart, TabVisitsTheInputsInTheirOrderAndComesBack) {
+  const int order[] = {kPeopleCombo,
+                       kUnitList,
+                       kOwnX,
+                       kOwnY,
+                       kTargetX,
+                       kTargetY,
+                       kReport,
+                       kCalculateButton,
+                       kTrainingLevelCombo,
+                       kArrivalHour,
+                       kArrivalMinute,
+                       kArrivalSecond,
+                       kArrivalDayCombo,
+                       kExitButton};
+  for (int id : order) {
+    ASSERT_TRUE(PressKey(app_.ThreadId(), VK_TAB));
+    EXPECT_TRUE(WaitUntil([&] { return FocusedWindow(app_.ThreadId()) == app_.Control(id); }))
+        << "Tab should reach control " << id << ", focus is on " << GetDlgCtrlID(FocusedWindow(app_.ThreadId()));
+  }
+}
+
 TEST_F(FirstStart, CreatesTheEmptySettingsKey) {
   EXPECT_TRUE(SectionKeyExists(app_.AppName()));
   EXPECT_TRUE(ReadStoredValues(app_.AppName()).empty());

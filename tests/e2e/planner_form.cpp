@@ -81,6 +81,16 @@ PlannerView ReadPlannerView(const AppSession& app) {
   return view;
 }
 
+void PrintTo(const PlannerView& view, std::ostream* os) {
+  *os << "people " << Narrow(view.people) << ", rows";
+  for (size_t row = 0; row < view.unitNames.size(); ++row)
+    *os << " [" << (view.ticked[row] ? "x] " : " ] ") << Narrow(view.unitNames[row]);
+  *os << ", own " << Narrow(view.ownX) << "," << Narrow(view.ownY) << ", target " << Narrow(view.targetX) << ","
+      << Narrow(view.targetY) << ", level " << Narrow(view.trainingLevel) << ", arrival " << Narrow(view.hour) << ":"
+      << Narrow(view.minute) << ":" << Narrow(view.second) << " " << Narrow(view.arrivalDay) << ", report \""
+      << Narrow(view.report) << "\"";
+}
+
 menetkalk::CalculateOutcome ExpectedOutcome(const PlannerInputs& inputs) {
   menetkalk::MarchRequest request;
   request.people = inputs.people;

@@ -5,6 +5,7 @@
 #include <windows.h>
 
 #include <array>
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -52,6 +53,7 @@ struct PlannerView {
 
   bool operator==(const PlannerView&) const = default;
 };
+void PrintTo(const PlannerView& view, std::ostream* os);
 
 // Picks the people as the combo box itself reports a user's choice.
 void ChoosePeople(const AppSession& app, int people);

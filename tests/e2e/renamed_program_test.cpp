@@ -35,6 +35,7 @@ TEST(RenamedProgram, UsesItsOwnNameForCaptionAndSettings) {
   const MessageBoxView message = ReadMessageBox(box);
   EXPECT_EQ(message.caption, L"Tervezo");
   EXPECT_EQ(message.text, Widen(std::string(menetkalk::kNoUnitTickedMessage)));
+  EXPECT_TRUE(message.iconIsExclamation);
   PostMessageW(GetDlgItem(box, IDOK), BM_CLICK, 0, 0);
   ASSERT_TRUE(WaitUntil([&] { return !IsWindow(box); }));
 

@@ -19,8 +19,7 @@ void ClearStoredSettings(const std::wstring& appName) {
 
 bool SectionKeyExists(const std::wstring& appName) {
   HKEY key = nullptr;
-  if (RegOpenKeyExW(HKEY_CURRENT_USER, SectionPath(appName).c_str(), 0, KEY_READ, &key) != ERROR_SUCCESS)
-    return false;
+  if (RegOpenKeyExW(HKEY_CURRENT_USER, SectionPath(appName).c_str(), 0, KEY_READ, &key) != ERROR_SUCCESS) return false;
   RegCloseKey(key);
   return true;
 }
@@ -28,8 +27,7 @@ bool SectionKeyExists(const std::wstring& appName) {
 StoredValues ReadStoredValues(const std::wstring& appName) {
   StoredValues values;
   HKEY key = nullptr;
-  if (RegOpenKeyExW(HKEY_CURRENT_USER, SectionPath(appName).c_str(), 0, KEY_READ, &key) != ERROR_SUCCESS)
-    return values;
+  if (RegOpenKeyExW(HKEY_CURRENT_USER, SectionPath(appName).c_str(), 0, KEY_READ, &key) != ERROR_SUCCESS) return values;
   for (DWORD index = 0;; ++index) {
     wchar_t name[256];
     DWORD nameLength = 256, type = 0, data = 0, size = sizeof data;

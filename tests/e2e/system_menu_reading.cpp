@@ -5,8 +5,13 @@
 #include "tests/e2e/app_session.h"
 #include "tests/e2e/built_files.h"
 #include "tests/e2e/system_menu_channel.h"
+#include "tests/e2e/window_reading.h"
 
 namespace e2e {
+
+void PrintTo(const MenuItem& item, std::ostream* os) {
+  *os << "type " << item.type << ", id " << item.id << ", \"" << Narrow(item.text) << "\"";
+}
 
 std::optional<std::vector<MenuItem>> ReadSystemMenu(HWND window) {
   HANDLE mapping = CreateFileMappingW(INVALID_HANDLE_VALUE, nullptr, PAGE_READWRITE, 0,
@@ -15,13 +20,13 @@ std::optional<std::vector<MenuItem>> ReadSystemMenu(HWND window) {
   std::wstring lines;
   auto* block = static_cast<wchar_t*>(MapViewOfFile(mapping, FILE_MAP_ALL_ACCESS, 0, 0, kSystemMenuBlockBytes));
   HMODULE hookModule = LoadLibraryW(SystemMenuHookPath().c_str());
-  auto hookProc = hookModule ? reinterpret_cast<HOOKPROC>(
-                                   reinterpret_cast<void*>(GetProcAddress(hookModule, "SystemMenuHook")))
-                             : nullptr;
+  auto hookProc =
+      hookModule ? reinterpret_cast<HOOKPROC>(reinterpret_cast<void*>(GetProcAddress(hookModule, "SystemMenuHook")))
+                 : nullptr;
   if (block && hookProc) {
     block[0] = L'\0';
-    if (HHOOK hook = SetWindowsHookExW(WH_CALLWNDPROC, hookProc, hookModule,
-                                       GetWindowThreadProcessId(window, nullptr))) {
+    if (HHOOK hook =
+            SetWindowsHookExW(WH_CALLWNDPROC, hookProc, hookModule, GetWindowThreadProcessId(window, nullptr))) {
       DWORD_PTR ignored = 0;
       SendMessageTimeoutW(window, RegisterWindowMessageW(kReadSystemMenuMessage), 0, 0, SMTO_ABORTIFHUNG, kWaitMs,
                           &ignored);

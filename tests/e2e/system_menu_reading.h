@@ -4,6 +4,7 @@
 #include <windows.h>
 
 #include <optional>
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -16,6 +17,7 @@ struct MenuItem {
 
   bool operator==(const MenuItem&) const = default;
 };
+void PrintTo(const MenuItem& item, std::ostream* os);
 
 // The items in order, or nothing if the menu could not be read.
 std::optional<std::vector<MenuItem>> ReadSystemMenu(HWND window);
