@@ -1,0 +1,109 @@
+// The dialog as a user first meets it, and the people choice that rebuilds
+// the unit list.
+#include <gtest/gtest.h>
+
+#include "core/catalogue.h"
+#include "tests/e2e/planner_form.h"
+#include "tests/e2e/remote_list_view.h"
+#include "tests/e2e/running_planner.h"
+#include "tests/e2e/stored_settings.h"
+#include "tests/e2e/user_input.h"
+#include "tests/e2e/window_reading.h"
+
+namespace e2e {
+namespace {
+
+using FirstStart = RunningPlanner;
+
+std::vector<std::wstring> ComboItems(HWND combo) {
+  std::vector<std::wstring> items;
+  for (int i = 0, count = ComboCount(combo); i < count; ++i) items.push_back(ComboItem(combo, i));
+  return items;
+}
+
+TEST_F(FirstStart, ShowsTheDefaultsWithFocusOnExit) {
+  const PlannerView view = ReadPlannerView(app_);
+  EXPECT_EQ(view.people, L"Romai");
+  EXPECT_EQ(view.unitNames, UnitNamesOf(0));
+  EXPECT_EQ(view.ticked, std::vector<bool>(9, false));
+  EXPECT_EQ(view.ownX, L"0");
+  EXPECT_EQ(view.ownY, L"0");
+  EXPECT_EQ(view.targetX, L"0");
+  EXPECT_EQ(view.targetY, L"0");
+  EXPECT_EQ(view.trainingLevel, L"0");
+  EXPECT_EQ(view.hour, L"20");
+  EXPECT_EQ(view.minute, L"14");
+  EXPECT_EQ(view.second, L"58");
+  EXPECT_EQ(view.arrivalDay, L"Hetfo");
+  EXPECT_EQ(view.report, L"");
+  EXPECT_EQ(FocusedWindow(app_.ThreadId()), app_.Control(kExitButton));
+  for (int row = 0; row < 9; ++row) EXPECT_FALSE(IsRowSelected(app_.Control(kUnitList), row)) << row;
+}
+
+TEST_F(FirstStart, OffersTheThreeListsInTheirOrder) {
+  EXPECT_EQ(ComboItems(app_.Control(kPeopleCombo)), (std::vector<std::wstring>{L"Romai", L"German", L"Gall"}));
+  std::vector<std::wstring> levels;
+  for (int level = 0; level <= 20; ++level) levels.push_back(std::to_wstring(level));
+  EXPECT_EQ(ComboItems(app_.Control(kTrainingLevelCombo)), levels);
+  std::vector<std::wstring> days;
+  for (auto day : menetkalk::WeekdayNames) days.push_back(Widen(std::string(day)));
+  EXPECT_EQ(ComboItems(app_.Control(kArrivalDayCombo)), days);
+}
+
+TEST_F(FirstStart, TabVisitsTheInputsInTheirOrderAndComesBack) {
+  const int order[] = {kPeopleCombo,
+                       kUnitList,
+                       kOwnX,
+                       kOwnY,
+                       kTargetX,
+                       kTargetY,
+                       kReport,
+                       kCalculateButton,
+                       kTrainingLevelCombo,
+                       kArrivalHour,
+                       kArrivalMinute,
+                       kArrivalSecond,
+                       kArrivalDayCombo,
+                       kExitButton};
+  for (int id : order) {
+    ASSERT_TRUE(PressKey(app_.ThreadId(), VK_TAB));
+    EXPECT_TRUE(WaitUntil([&] { return FocusedWindow(app_.ThreadId()) == app_.Control(id); }))
+        << "Tab should reach control " << id << ", focus is on " << GetDlgCtrlID(FocusedWindow(app_.ThreadId()));
+  }
+}
+
+TEST_F(FirstStart, CreatesTheEmptySettingsKey) {
+  EXPECT_TRUE(SectionKeyExists(app_.AppName()));
+  EXPECT_TRUE(ReadStoredValues(app_.AppName()).empty());
+}
+
+using PeopleChoice = RunningPlanner;
+
+TEST_F(PeopleChoice, ReplacesTheRowsAndDropsTheTicks) {
+  HWND list = app_.Control(kUnitList);
+  ASSERT_TRUE(SetRowChecked(list, 0, true));
+  ASSERT_TRUE(SetRowChecked(list, 8, true));
+  ASSERT_TRUE(IsRowChecked(list, 8));
+  for (int people : {2, 1, 0}) {
+    ChoosePeople(app_, people);
+    const PlannerView view = ReadPlannerView(app_);
+    EXPECT_EQ(view.unitNames, UnitNamesOf(people)) << people;
+    EXPECT_EQ(view.ticked, std::vector<bool>(9, false)) << people;
+    ASSERT_TRUE(SetRowChecked(list, people, true));
+  }
+}
+
+TEST_F(PeopleChoice, WorksFromTheKeyboardAfterTabbingToTheList) {
+  ASSERT_TRUE(PressKey(app_.ThreadId(), VK_TAB));
+  ASSERT_TRUE(WaitUntil([&] { return FocusedWindow(app_.ThreadId()) == app_.Control(kPeopleCombo); }))
+      << "Tab from Kilep should reach the people list";
+  ASSERT_TRUE(SetRowChecked(app_.Control(kUnitList), 4, true));
+  ASSERT_TRUE(PressKey(app_.ThreadId(), VK_DOWN));
+  ASSERT_TRUE(WaitUntil([&] { return ReadPlannerView(app_).unitNames == UnitNamesOf(1); }));
+  const PlannerView view = ReadPlannerView(app_);
+  EXPECT_EQ(view.people, L"German");
+  EXPECT_EQ(view.ticked, std::vector<bool>(9, false));
+}
+
+}  // namespace
+}  // namespace e2e
