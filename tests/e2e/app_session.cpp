@@ -28,7 +28,8 @@ AppSession::AppSession(std::wstring exeName, Stored stored) : exeName_(std::move
 
 AppSession::~AppSession() {
   Kill();
-  DeleteFileW(exePath_.c_str());
+  // Wine may hold the file a moment after the process has ended.
+  WaitUntil([&] { return DeleteFileW(exePath_.c_str()) || GetLastError() == ERROR_FILE_NOT_FOUND; }, 2000);
   RemoveDirectoryW(folder_.c_str());
 }
 
