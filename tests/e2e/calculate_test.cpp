@@ -51,9 +51,22 @@ StoredValues ValuesOf(const PlannerInputs& in, int second) {
           {L"HetNap", in.arrivalDay},    {L"Gyakorlo", in.trainingLevel}};
 }
 
-PlannerInputs Ticked(PlannerInputs inputs, std::initializer_list<size_t> rows) {
-  for (size_t row : rows) inputs.ticked[row] = true;
-  return inputs;
+// Inputs as the dialog lays them out: coordinates own X, own Y, target X,
+// target Y; arrival hour, minute, second.
+PlannerInputs Inputs(int people, std::initializer_list<size_t> ticked, std::array<const wchar_t*, 4> coordinates,
+                     int trainingLevel, std::array<const wchar_t*, 3> arrival, int arrivalDay) {
+  PlannerInputs in{.people = people,
+                   .ownX = coordinates[0],
+                   .ownY = coordinates[1],
+                   .targetX = coordinates[2],
+                   .targetY = coordinates[3],
+                   .trainingLevel = trainingLevel,
+                   .hour = arrival[0],
+                   .minute = arrival[1],
+                   .second = arrival[2],
+                   .arrivalDay = arrivalDay};
+  for (size_t row : ticked) in.ticked[row] = true;
+  return in;
 }
 
 struct GoodCase {
@@ -63,50 +76,11 @@ struct GoodCase {
 };
 void PrintTo(const GoodCase& c, std::ostream* os) { *os << c.name; }
 
-const PlannerInputs kRomanRaid = [] {
-  PlannerInputs in;
-  in.people = 0;
-  in.ownX = L"-12";
-  in.ownY = L"45";
-  in.targetX = L"103";
-  in.targetY = L"-7";
-  in.trainingLevel = 3;
-  in.hour = L"6";
-  in.minute = L"05";
-  in.second = L"9";
-  in.arrivalDay = 2;
-  return Ticked(in, {0, 3, 6});
-}();
-
-const PlannerInputs kGaulFarEdge = [] {
-  PlannerInputs in;
-  in.people = 2;
-  in.ownX = L"-500";
-  in.ownY = L"-500";
-  in.targetX = L"500";
-  in.targetY = L"500";
-  in.trainingLevel = 20;
-  in.hour = L"0";
-  in.minute = L"0";
-  in.second = L"";  // an empty field counts as 0
-  in.arrivalDay = 6;
-  return Ticked(in, {8});
-}();
-
-const PlannerInputs kGermanNextDoor = [] {
-  PlannerInputs in;
-  in.people = 1;
-  in.ownX = L"7";
-  in.ownY = L"7";
-  in.targetX = L"8";
-  in.targetY = L"7";
-  in.trainingLevel = 11;
-  in.hour = L"23";
-  in.minute = L"59";
-  in.second = L"59";
-  in.arrivalDay = 0;
-  return Ticked(in, {1, 2, 3, 4, 5, 6, 7, 8});
-}();
+const PlannerInputs kRomanRaid = Inputs(0, {0, 3, 6}, {L"-12", L"45", L"103", L"-7"}, 3, {L"6", L"05", L"9"}, 2);
+// The far corners, the top level, and an empty second field, which counts as 0.
+const PlannerInputs kGaulFarEdge = Inputs(2, {8}, {L"-500", L"-500", L"500", L"500"}, 20, {L"0", L"0", L""}, 6);
+const PlannerInputs kGermanNextDoor =
+    Inputs(1, {1, 2, 3, 4, 5, 6, 7, 8}, {L"7", L"7", L"8", L"7"}, 11, {L"23", L"59", L"59"}, 0);
 
 class GoodCalculation : public RunningPlanner, public testing::WithParamInterface<GoodCase> {};
 

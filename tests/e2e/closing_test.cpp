@@ -50,7 +50,7 @@ void Close(const AppSession& app, Way way) {
 TEST_P(Closing, EndsTheProcessWithoutStoringAnything) {
   const StoredValues stored = {{L"SajatX", -500}, {L"SajatY", 3}, {L"CelX", 4}, {L"CelY", 5},   {L"COra", 1},
                                {L"CPerc", 2},     {L"CMasod", 3}, {L"Nep", 2},  {L"HetNap", 5}, {L"Gyakorlo", 17}};
-  StoreValues(L"Menetkalk", stored);
+  ReplaceStoredValues(L"Menetkalk", stored);
   AppSession app(L"Menetkalk.exe", AppSession::Stored::Keep);
   ASSERT_TRUE(app.Start());
   ASSERT_EQ(WindowText(app.Control(kOwnX)), L"-500") << "the stored values were not loaded";

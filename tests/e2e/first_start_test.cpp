@@ -77,6 +77,33 @@ TEST_F(FirstStart, CreatesTheEmptySettingsKey) {
   EXPECT_TRUE(ReadStoredValues(app_.AppName()).empty());
 }
 
+// Indices no list has an entry for (only a hand-edited profile holds them)
+// show entry 0, and the calculation goes on from there.
+TEST(StaleStoredIndices, ShowTheFirstEntriesAndStillCalculate) {
+  ReplaceStoredValues(L"Menetkalk", {{L"Nep", 7}, {L"HetNap", -1}, {L"Gyakorlo", 21}, {L"SajatX", 9}});
+  AppSession app(L"Menetkalk.exe", AppSession::Stored::Keep);
+  ASSERT_TRUE(app.Start());
+  const PlannerView view = ReadPlannerView(app);
+  EXPECT_EQ(view.people, L"Romai");
+  EXPECT_EQ(view.unitNames, UnitNamesOf(0));
+  EXPECT_EQ(view.arrivalDay, L"Hetfo");
+  EXPECT_EQ(view.trainingLevel, L"0");
+  EXPECT_EQ(view.ownX, L"9");
+
+  ASSERT_TRUE(SetRowChecked(app.Control(kUnitList), 0, true));
+  PostMessageW(app.Control(kCalculateButton), BM_CLICK, 0, 0);
+  PlannerInputs shown;
+  shown.ownX = L"9";
+  shown.ticked[0] = true;
+  const std::wstring report = Widen(ExpectedOutcome(shown).report);
+  EXPECT_TRUE(WaitUntil([&] { return WindowText(app.Control(kReport)) == report; }))
+      << Narrow(WindowText(app.Control(kReport)));
+  const StoredValues stored = ReadStoredValues(L"Menetkalk");
+  EXPECT_EQ(stored.at(L"Nep"), 0);
+  EXPECT_EQ(stored.at(L"HetNap"), 0);
+  EXPECT_EQ(stored.at(L"Gyakorlo"), 0);
+}
+
 using PeopleChoice = RunningPlanner;
 
 TEST_F(PeopleChoice, ReplacesTheRowsAndDropsTheTicks) {

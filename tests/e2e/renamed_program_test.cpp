@@ -13,8 +13,7 @@ namespace {
 
 TEST(RenamedProgram, UsesItsOwnNameForCaptionAndSettings) {
   const StoredValues menetkalkValues = {{L"SajatX", 111}, {L"SajatY", 222}, {L"COra", 3}, {L"Nep", 1}};
-  ClearStoredSettings(L"Menetkalk");
-  StoreValues(L"Menetkalk", menetkalkValues);
+  ReplaceStoredValues(L"Menetkalk", menetkalkValues);
 
   AppSession app(L"Tervezo.exe");
   ASSERT_TRUE(app.Start());

@@ -43,7 +43,8 @@ StoredValues ReadStoredValues(const std::wstring& appName) {
   return values;
 }
 
-void StoreValues(const std::wstring& appName, const StoredValues& values) {
+void ReplaceStoredValues(const std::wstring& appName, const StoredValues& values) {
+  ClearStoredSettings(appName);
   HKEY key = nullptr;
   ASSERT_EQ(RegCreateKeyExW(HKEY_CURRENT_USER, SectionPath(appName).c_str(), 0, nullptr, 0, KEY_WRITE, nullptr, &key,
                             nullptr),

@@ -20,6 +20,7 @@ bool SectionKeyExists(const std::wstring& appName);
 // Every value of the section key; a value of another type or size is
 // recorded as a failure in the test that meets it.
 StoredValues ReadStoredValues(const std::wstring& appName);
-void StoreValues(const std::wstring& appName, const StoredValues& values);
+// Leaves exactly these values stored, as a former run might have.
+void ReplaceStoredValues(const std::wstring& appName, const StoredValues& values);
 
 }  // namespace e2e
