@@ -113,6 +113,15 @@ INT_PTR CALLBACK CDialog::DialogProc(HWND window, UINT message, WPARAM wParam, L
     RECT after{};
     ::GetWindowRect(window, &after);
     if (::EqualRect(&before, &after)) CentreInWorkArea(window);
+    // The first tab stop gets the focus through WM_NEXTDLGCTL, the dialog
+    // manager's own way of moving it, so that a push button there becomes
+    // the default button and Enter presses it, as on Windows. Wine's dialog
+    // creation sets that first focus without making the button the default.
+    const auto first = reinterpret_cast<HWND>(wParam);
+    if (focusFirst && first != nullptr) {
+      ::SendMessageW(window, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(first), TRUE);
+      return FALSE;  // the focus is set
+    }
     return focusFirst;
   }
   if (dialog == nullptr) return FALSE;  // before WM_INITDIALOG: Windows' own handling

@@ -9,8 +9,6 @@
 
 class CWnd : public CCmdTarget {
  public:
-  HWND GetSafeHwnd() const { return m_hWnd; }
-
   // Signed by default, like the edit fields of the program are read.
   UINT GetDlgItemInt(int id, BOOL* translated = nullptr, BOOL isSigned = TRUE) const {
     return ::GetDlgItemInt(m_hWnd, id, translated, isSigned);
