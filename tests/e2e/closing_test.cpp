@@ -84,8 +84,8 @@ TEST_P(ArrivalField, RefusesLettersAndSignsButTakesDigits) {
   ASSERT_TRUE(WaitUntil([&] { return FocusedWindow(app_.ThreadId()) == field; }));
   const std::wstring before = WindowText(field);
   ASSERT_FALSE(before.empty());
-  const WPARAM end = before.size();
-  SendMessageW(field, EM_SETSEL, end, static_cast<LPARAM>(end));
+  const int end = static_cast<int>(before.size());
+  ASSERT_TRUE(SelectFieldText(field, end, end));
   for (wchar_t refused : {L'a', L'Z', L'-', L'+', L' ', L'.'}) ASSERT_TRUE(TypeChar(app_.ThreadId(), refused));
   // Typed after the refused ones, the digit shows when they have all arrived.
   ASSERT_TRUE(TypeChar(app_.ThreadId(), L'7'));
@@ -93,7 +93,24 @@ TEST_P(ArrivalField, RefusesLettersAndSignsButTakesDigits) {
   EXPECT_EQ(WindowText(field), before + L"7");
 }
 
-INSTANTIATE_TEST_SUITE_P(Fields, ArrivalField, testing::Values(kArrivalHour, kArrivalMinute, kArrivalSecond));
+std::string FieldName(const testing::TestParamInfo<int>& param) {
+  switch (param.param) {
+    case kArrivalHour:
+      return "Hour";
+    case kArrivalMinute:
+      return "Minute";
+    case kArrivalSecond:
+      return "Second";
+    case kOwnX:
+      return "OwnX";
+    case kTargetY:
+      return "TargetY";
+  }
+  return std::to_string(param.param);
+}
+
+INSTANTIATE_TEST_SUITE_P(Fields, ArrivalField, testing::Values(kArrivalHour, kArrivalMinute, kArrivalSecond),
+                         FieldName);
 
 using CoordinateField = ArrivalField;
 
@@ -101,12 +118,12 @@ TEST_P(CoordinateField, TakesAMinusSign) {
   HWND field = app_.Control(GetParam());
   ClickAt(field);
   ASSERT_TRUE(WaitUntil([&] { return FocusedWindow(app_.ThreadId()) == field; }));
-  SendMessageW(field, EM_SETSEL, 0, -1);
+  ASSERT_TRUE(SelectFieldText(field, 0, -1));
   for (wchar_t typed : {L'-', L'4', L'2'}) ASSERT_TRUE(TypeChar(app_.ThreadId(), typed));
   EXPECT_TRUE(WaitUntil([&] { return WindowText(field) == L"-42"; })) << Narrow(WindowText(field));
 }
 
-INSTANTIATE_TEST_SUITE_P(Fields, CoordinateField, testing::Values(kOwnX, kTargetY));
+INSTANTIATE_TEST_SUITE_P(Fields, CoordinateField, testing::Values(kOwnX, kTargetY), FieldName);
 
 }  // namespace
 }  // namespace e2e

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "core/catalogue.h"
+#include "tests/e2e/message_box_view.h"
 #include "tests/e2e/planner_form.h"
 #include "tests/e2e/remote_list_view.h"
 #include "tests/e2e/running_planner.h"
@@ -130,6 +131,22 @@ TEST_F(PeopleChoice, WorksFromTheKeyboardAfterTabbingToTheList) {
   const PlannerView view = ReadPlannerView(app_);
   EXPECT_EQ(view.people, L"German");
   EXPECT_EQ(view.ticked, std::vector<bool>(9, false));
+}
+
+// Enter in a dropped-down list only closes the list: with nothing ticked, a
+// calculation would show its message box.
+TEST_F(PeopleChoice, EnterInTheOpenListOnlyClosesIt) {
+  HWND combo = app_.Control(kPeopleCombo);
+  ASSERT_TRUE(PressKey(app_.ThreadId(), VK_TAB));
+  ASSERT_TRUE(WaitUntil([&] { return FocusedWindow(app_.ThreadId()) == combo; }));
+  ASSERT_TRUE(PressKey(app_.ThreadId(), VK_F4));
+  ASSERT_TRUE(WaitUntil([&] { return ComboIsDropped(combo); })) << "F4 did not open";
+  ASSERT_TRUE(PressKey(app_.ThreadId(), VK_DOWN));
+  ASSERT_TRUE(PressKey(app_.ThreadId(), VK_RETURN));
+  EXPECT_TRUE(WaitUntil([&] { return !ComboIsDropped(combo); })) << "Enter did not close the list";
+  EXPECT_TRUE(WaitUntil([&] { return ReadPlannerView(app_).unitNames == UnitNamesOf(1); }));
+  EXPECT_EQ(FindOwnedDialog(app_.Dialog()), nullptr) << "Enter in the open list calculated";
+  EXPECT_EQ(WindowText(app_.Control(kReport)), L"");
 }
 
 }  // namespace

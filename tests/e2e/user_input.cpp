@@ -32,6 +32,12 @@ bool TypeChar(DWORD threadId, wchar_t character) {
   return focus && PostMessageW(focus, WM_CHAR, character, 1);
 }
 
+bool SelectFieldText(HWND field, int start, int end) {
+  DWORD_PTR ignored = 0;
+  return SendMessageTimeoutW(field, EM_SETSEL, static_cast<WPARAM>(start), end, SMTO_ABORTIFHUNG, kWaitMs, &ignored) !=
+         0;
+}
+
 void ClickAt(HWND window, int x, int y) {
   const LPARAM point = MAKELPARAM(x, y);
   PostMessageW(window, WM_LBUTTONDOWN, MK_LBUTTON, point);

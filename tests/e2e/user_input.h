@@ -14,6 +14,10 @@ bool PressAltKey(DWORD threadId, WORD virtualKey);
 // One typed character, as the keyboard's translation delivers it.
 bool TypeChar(DWORD threadId, wchar_t character);
 
+// Selects characters start to end of an edit field, as dragging over them
+// would; end -1 selects to the end.
+bool SelectFieldText(HWND field, int start, int end);
+
 // A left click at a point of the window's client area, posted as the mouse
 // buttons' own messages (default: near the top left corner, which every
 // control of the dialog takes).

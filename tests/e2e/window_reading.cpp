@@ -41,6 +41,8 @@ std::wstring ComboItem(HWND combo, int index) {
   return buffer.data();
 }
 
+bool ComboIsDropped(HWND combo) { return Ask(combo, CB_GETDROPPEDSTATE) > 0; }
+
 std::wstring ComboSelectedText(HWND combo) {
   const int selection = ComboSelection(combo);
   return selection < 0 ? std::wstring() : ComboItem(combo, selection);

@@ -19,6 +19,7 @@ LONG_PTR Style(HWND window);
 int ComboSelection(HWND combo);
 int ComboCount(HWND combo);
 std::wstring ComboItem(HWND combo, int index);
+bool ComboIsDropped(HWND combo);
 // The text of the selected entry, empty without a selection.
 std::wstring ComboSelectedText(HWND combo);
 
