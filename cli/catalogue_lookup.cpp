@@ -32,7 +32,7 @@ std::string Choices(std::int32_t count, const NameOf& nameOf) {
 }
 
 std::optional<std::string_view> UnitName(People people, std::int32_t unit) {
-  if (const auto spec = FindUnit(people, unit)) return spec->name;
+  if (const auto found = FindUnit(people, unit)) return found->name;
   return std::nullopt;
 }
 

@@ -18,7 +18,7 @@ std::int32_t SlowestSpeed(People people, const UnitTicks& ticked) {
   std::int32_t slowest = kSpeedAboveAll;
   for (std::int32_t unit = 0; unit < kUnitsPerPeople; ++unit) {
     if (!ticked[static_cast<std::size_t>(unit)]) continue;
-    if (auto spec = FindUnit(people, unit); spec && spec->speed < slowest) slowest = spec->speed;
+    if (auto found = FindUnit(people, unit); found && found->speed < slowest) slowest = found->speed;
   }
   return slowest;
 }
