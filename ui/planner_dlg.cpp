@@ -90,18 +90,53 @@ void CPlannerDlg::AddAboutToSystemMenu() {
   sysMenu.AppendMenu(MF_STRING, IDM_ABOUTBOX, aboutText);
 }
 
+namespace {
+
+using menetkalk::LastBattleSettings;
+
+// Which control holds each remembered value: the edit fields by id (signed
+// integers), the lists by their selected index.
+struct EditBinding {
+  std::int32_t LastBattleSettings::*field;
+  int id;
+};
+constexpr EditBinding kEditBindings[] = {
+    {&LastBattleSettings::ownX, IDC_OWN_X},
+    {&LastBattleSettings::ownY, IDC_OWN_Y},
+    {&LastBattleSettings::targetX, IDC_TARGET_X},
+    {&LastBattleSettings::targetY, IDC_TARGET_Y},
+    {&LastBattleSettings::arrivalHour, IDC_ARRIVAL_HOUR},
+    {&LastBattleSettings::arrivalMinute, IDC_ARRIVAL_MINUTE},
+    {&LastBattleSettings::arrivalSecond, IDC_ARRIVAL_SECOND},
+};
+
+}  // namespace
+
+struct CPlannerDlg::ListBinding {
+  std::int32_t LastBattleSettings::*field;
+  CComboBox CPlannerDlg::*combo;
+  int entryCount;
+};
+
+const CPlannerDlg::ListBinding CPlannerDlg::kListBindings[] = {
+    {&LastBattleSettings::people, &CPlannerDlg::m_peopleCombo, menetkalk::kPeopleCount},
+    {&LastBattleSettings::arrivalDay, &CPlannerDlg::m_arrivalDayCombo, menetkalk::kWeekdayCount},
+    {&LastBattleSettings::trainingLevel, &CPlannerDlg::m_trainingLevelCombo, kTrainingLevelCount},
+};
+
 void CPlannerDlg::ShowLastBattle() {
-  const menetkalk::LastBattleSettings last = menetkalk::LoadLastBattle(theApp);
-  SetDlgItemInt(IDC_OWN_X, static_cast<UINT>(last.ownX));
-  SetDlgItemInt(IDC_OWN_Y, static_cast<UINT>(last.ownY));
-  SetDlgItemInt(IDC_TARGET_X, static_cast<UINT>(last.targetX));
-  SetDlgItemInt(IDC_TARGET_Y, static_cast<UINT>(last.targetY));
-  SetDlgItemInt(IDC_ARRIVAL_HOUR, static_cast<UINT>(last.arrivalHour));
-  SetDlgItemInt(IDC_ARRIVAL_MINUTE, static_cast<UINT>(last.arrivalMinute));
-  SetDlgItemInt(IDC_ARRIVAL_SECOND, static_cast<UINT>(last.arrivalSecond));
-  m_peopleCombo.SetCurSel(menetkalk::StoredSelection(last.people, menetkalk::kPeopleCount));
-  m_arrivalDayCombo.SetCurSel(menetkalk::StoredSelection(last.arrivalDay, menetkalk::kWeekdayCount));
-  m_trainingLevelCombo.SetCurSel(menetkalk::StoredSelection(last.trainingLevel, kTrainingLevelCount));
+  const LastBattleSettings last = menetkalk::LoadLastBattle(theApp);
+  for (const EditBinding& b : kEditBindings) SetDlgItemInt(b.id, static_cast<UINT>(last.*b.field));
+  for (const ListBinding& b : kListBindings) {
+    (this->*b.combo).SetCurSel(menetkalk::StoredSelection(last.*b.field, b.entryCount));
+  }
+}
+
+LastBattleSettings CPlannerDlg::TakeLastBattle() const {
+  LastBattleSettings last;
+  for (const EditBinding& b : kEditBindings) last.*b.field = static_cast<std::int32_t>(GetDlgItemInt(b.id));
+  for (const ListBinding& b : kListBindings) last.*b.field = (this->*b.combo).GetCurSel();
+  return last;
 }
 
 void CPlannerDlg::RefillUnitList() {
@@ -162,18 +197,7 @@ void CPlannerDlg::OnCalculate() {
     return;
   }
 
-  menetkalk::LastBattleSettings last;
-  last.ownX = static_cast<std::int32_t>(GetDlgItemInt(IDC_OWN_X));
-  last.ownY = static_cast<std::int32_t>(GetDlgItemInt(IDC_OWN_Y));
-  last.targetX = static_cast<std::int32_t>(GetDlgItemInt(IDC_TARGET_X));
-  last.targetY = static_cast<std::int32_t>(GetDlgItemInt(IDC_TARGET_Y));
-  last.arrivalHour = static_cast<std::int32_t>(GetDlgItemInt(IDC_ARRIVAL_HOUR));
-  last.arrivalMinute = static_cast<std::int32_t>(GetDlgItemInt(IDC_ARRIVAL_MINUTE));
-  last.arrivalSecond = static_cast<std::int32_t>(GetDlgItemInt(IDC_ARRIVAL_SECOND));
-  last.people = m_peopleCombo.GetCurSel();
-  last.arrivalDay = m_arrivalDayCombo.GetCurSel();
-  last.trainingLevel = m_trainingLevelCombo.GetCurSel();
-  menetkalk::SaveLastBattle(theApp, last);
+  menetkalk::SaveLastBattle(theApp, TakeLastBattle());
   SetDlgItemText(IDC_REPORT, menetkalk::WidenAscii(outcome.report).c_str());
 }
 

@@ -7,6 +7,7 @@
 #include "ui/framework/combo_box.h"
 #include "ui/framework/dialog.h"
 #include "ui/framework/list_ctrl.h"
+#include "settings/last_battle_settings.h"
 
 class CPlannerDlg : public CDialog {
  public:
@@ -32,8 +33,11 @@ class CPlannerDlg : public CDialog {
  private:
   void AddAboutToSystemMenu();
   void ShowLastBattle();
+  menetkalk::LastBattleSettings TakeLastBattle() const;
 
   static const MessageMapEntry messageEntries[];
+  struct ListBinding;
+  static const ListBinding kListBindings[];
 
   HICON m_hIcon;
   CListCtrl m_unitList;
