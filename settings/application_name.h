@@ -11,4 +11,7 @@ namespace menetkalk {
 // name starts the extension; dots in folder names do not count.
 std::wstring ApplicationNameFromPath(std::wstring_view path);
 
+// The path with its file name's extension taken off, folder kept.
+std::wstring_view PathWithoutExtension(std::wstring_view path);
+
 }  // namespace menetkalk

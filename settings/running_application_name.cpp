@@ -6,7 +6,7 @@
 
 namespace menetkalk {
 
-std::wstring RunningApplicationName() {
+std::wstring RunningExecutablePath() {
   // Paths may exceed MAX_PATH; a full buffer means the path was cut, so grow
   // it up to the longest path Windows allows.
   constexpr DWORD kLongestPath = 32768;
@@ -17,10 +17,15 @@ std::wstring RunningApplicationName() {
     if (length == 0) return {};
     if (length < size) {
       path.resize(length);
-      return ApplicationNameFromPath(path);
+      return path;
     }
     if (size >= kLongestPath) return {};
   }
+}
+
+std::wstring RunningApplicationName() {
+  const std::wstring path = RunningExecutablePath();
+  return path.empty() ? std::wstring() : ApplicationNameFromPath(path);
 }
 
 }  // namespace menetkalk

@@ -5,6 +5,9 @@
 
 namespace menetkalk {
 
+// The running executable's full path; empty when it cannot be found out.
+std::wstring RunningExecutablePath();
+
 // Empty when the executable's path cannot be found out.
 std::wstring RunningApplicationName();
 

@@ -27,5 +27,11 @@ TEST(ApplicationName, IsTheFileNameWithoutFolderAndExtension) {
   }
 }
 
+TEST(ApplicationName, HelpFileStemKeepsTheFolder) {
+  EXPECT_EQ(PathWithoutExtension(L"C:\\Games\\Menetkalk.exe"), L"C:\\Games\\Menetkalk");
+  EXPECT_EQ(PathWithoutExtension(L"C:\\Games.v2\\Menetkalk"), L"C:\\Games.v2\\Menetkalk");
+  EXPECT_EQ(PathWithoutExtension(L"Z:/a.b/Menet.kalk.exe"), L"Z:/a.b/Menet.kalk");
+}
+
 }  // namespace
 }  // namespace menetkalk

@@ -1,7 +1,6 @@
 #include "ui/framework/win_app.h"
 
-#include <array>
-
+#include "settings/application_name.h"
 #include "settings/registry_profile.h"
 #include "settings/running_application_name.h"
 #include "ui/framework/message_box.h"
@@ -34,15 +33,8 @@ void CWinApp::InitApplicationState(HINSTANCE instance) {
     m_appName = menetkalk::RunningApplicationName();
     m_pszAppName = m_appName.c_str();
   }
-  std::array<wchar_t, MAX_PATH + 1> path{};
-  const DWORD length = ::GetModuleFileNameW(nullptr, path.data(), static_cast<DWORD>(path.size()));
-  if (length > 0 && length < path.size()) {
-    m_helpFilePath.assign(path.data(), length);
-    const std::size_t slash = m_helpFilePath.find_last_of(L"\\/");
-    const std::size_t dot = m_helpFilePath.find_last_of(L'.');
-    if (dot != std::wstring::npos && (slash == std::wstring::npos || dot > slash)) m_helpFilePath.resize(dot);
-    m_helpFilePath += L".HLP";
-  }
+  const std::wstring executable = menetkalk::RunningExecutablePath();
+  if (!executable.empty()) m_helpFilePath = std::wstring(menetkalk::PathWithoutExtension(executable)) + L".HLP";
   m_pszHelpFilePath = m_helpFilePath.c_str();
 }
 
