@@ -39,7 +39,7 @@ std::optional<std::string_view> UnitName(People people, std::int32_t unit) {
 }  // namespace
 
 std::optional<People> LookUpPeople(std::string_view text) {
-  return LookUp(text, kPeopleCount, [](std::int32_t people) { return PeopleName(people); });
+  return LookUp(text, kPeopleCount, PeopleName);
 }
 
 std::optional<std::int32_t> LookUpUnit(People people, std::string_view text) {
@@ -47,11 +47,11 @@ std::optional<std::int32_t> LookUpUnit(People people, std::string_view text) {
 }
 
 std::optional<std::int32_t> LookUpWeekday(std::string_view text) {
-  return LookUp(text, kWeekdayCount, [](std::int32_t weekday) { return WeekdayName(weekday); });
+  return LookUp(text, kWeekdayCount, WeekdayName);
 }
 
 std::string PeopleChoices() {
-  return Choices(kPeopleCount, [](std::int32_t people) { return PeopleName(people); });
+  return Choices(kPeopleCount, PeopleName);
 }
 
 std::string UnitChoices(People people) {
@@ -59,7 +59,7 @@ std::string UnitChoices(People people) {
 }
 
 std::string WeekdayChoices() {
-  return Choices(kWeekdayCount, [](std::int32_t weekday) { return WeekdayName(weekday); });
+  return Choices(kWeekdayCount, WeekdayName);
 }
 
 }  // namespace menetkalk::cli
